@@ -1,0 +1,30 @@
+// Test help: runs the console in its stream form on given input, and collects what it wrote.
+#pragma once
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "konzol.h"
+
+struct TFolyamKonzol {
+    std::FILE* Ki = std::tmpfile();
+
+    explicit TFolyamKonzol(const std::string& Bemenet)
+    {
+        int Cso[2];
+        if (pipe(Cso) != 0 || write(Cso[1], Bemenet.data(), Bemenet.size()) != ssize_t(Bemenet.size())) std::abort();
+        close(Cso[1]);
+        KonzolFolyamInditas(Cso[0], fileno(Ki));
+    }
+    ~TFolyamKonzol() { std::fclose(Ki); }
+
+    std::string Kimenet()
+    {
+        KonzolLezaras();
+        std::string S;
+        std::rewind(Ki);
+        for (int C; (C = std::fgetc(Ki)) != EOF;) S += static_cast<char>(C);
+        return S;
+    }
+};

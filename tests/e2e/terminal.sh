@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# vadonles in a real terminal (tmux): the dialog shows readable accented text and takes typed entries.
+source "$(dirname "$0")/kozos.sh"
+export LC_ALL=C.UTF-8
+TMUX_SOCKET=vadonles_e2e_$$
+tm() { tmux -u -L "$TMUX_SOCKET" "$@"; }
+trap 'tm kill-server 2>/dev/null; rm -rf "$MUNKA"' EXIT
+
+# Waits until the pane shows the text, for at most 10 seconds.
+var() {
+  for _ in $(seq 100); do
+    tm capture-pane -p -t v | grep -qF -- "$1" && return 0
+    sleep 0.1
+  done
+  tm capture-pane -p -t v >&2
+  hiba "the terminal never showed: $1"
+}
+
+tm new-session -d -x 100 -y 30 -s v "env -u DISPLAY '$VADONLES'; echo \"kilepes: \$?\"; sleep 60"
+var 'A territórium függôleges mérete? [1-250]'
+tm send-keys -t v 4 Enter x Enter 5 Enter
+var 'A territórium vizszintes mérete? [1-250]x'
+var 'A ragadozók száma? [1- 20]'
+for bejegyzes in 3 4 0.5 0.1 0.3 0.05; do tm send-keys -t v "$bejegyzes" Enter; done
+var 'Zsákmány halálozási valószínűsége? [0..1]0.05'
+tm send-keys -t v V
+var 'kilepes: 0'
+echo "terminal: passed"
