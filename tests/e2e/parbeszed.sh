@@ -16,4 +16,17 @@ for program in "$VADONLES" "$VADONLES_FRAME"; do
   [ "$(grep -c 'bemenet véget ért' hibak)" -eq 1 ] || hiba "$program: one message at the end of the input"
   [ "$(grep -c 'A ragadozók száma?' ki)" -eq 1 ] || hiba "$program: prompts repeated at the end of the input"
 done
+# SIGTERM while the program waits for an entry: the way out with 143.
+mkfifo bemenet
+"$VADONLES" <bemenet >ki 2>hibak &
+PID=$!
+exec 3>bemenet  # the input stays open, so the program waits
+sleep 0.3
+kill -TERM "$PID"
+set +e
+wait "$PID"
+KOD=$?
+set -e
+exec 3>&-
+[ "$KOD" -eq 143 ] || hiba "exit code $KOD after SIGTERM, not 143"
 echo "parbeszed: passed"

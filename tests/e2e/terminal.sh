@@ -25,4 +25,12 @@ for bejegyzes in 3 4 0.5 0.1 0.3 0.05; do tm send-keys -t v "$bejegyzes" Enter; 
 var 'Zsákmány halálozási valószínűsége? [0..1]0.05'
 tm send-keys -t v V
 var 'kilepes: 0'
+
+# Ctrl+C in the middle of the dialog: the terminal comes back and the exit code is 130.
+tm kill-session -t v
+tm new-session -d -x 100 -y 30 -s v "env -u DISPLAY '$VADONLES'; echo \"kilepes: \$?\"; stty -a | grep -q ' icanon .* echo ' && echo 'terminal rendben'; sleep 60"
+var 'A territórium függôleges mérete? [1-250]'
+tm send-keys -t v C-c
+var 'kilepes: 130'
+var 'terminal rendben'
 echo "terminal: passed"
