@@ -1,4 +1,5 @@
 // The main sequence of a run, and the start screen.
+#include "Tartomany.h"
 #include "Vadonles.h"
 #include "grafika.h"
 
@@ -16,7 +17,7 @@ void KezdoKepernyo()
     XYAblakRajzolas(XYDiag);
     AblakRajzolas(Graf2);
     ReaterAblakRajzolas(TerAblak);
-    ReaterUjraRajzol(TerAblak, Reater, static_cast<int16_t>(N), static_cast<int16_t>(M), T);
+    ReaterUjraRajzol(TerAblak, Reater, Szukit<int16_t>(N), Szukit<int16_t>(M), T);
     KarAblakRajzolas(KarAblak);
 }
 

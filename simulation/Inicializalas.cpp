@@ -1,4 +1,5 @@
 // Initialisation: the dialog, the window geometry on a surface opened only to measure, the territory, the counters.
+#include "Tartomany.h"
 #include "Vadonles.h"
 #include "grafika.h"
 #include "veletlen.h"
@@ -13,8 +14,8 @@ void Elhelyezes(TDarab Db, TCella Allat)
         do {
             HolX = Random(M) + 1;
             HolY = Random(N) + 1;
-        } while (Reater[HolY][HolX] != URES);
-        Reater[HolY][HolX] = Allat;
+        } while (Elem(Elem(Reater, HolY), HolX) != URES);
+        Elem(Elem(Reater, HolY), HolX) = Allat;
     }
 }
 
@@ -24,8 +25,8 @@ void ReaterFelallitas()
 {
     for (auto& Sor : Reater)
         for (TCella& Cella : Sor) Cella = URES;
-    for (int J = 0; J <= M + 1; ++J) Reater[0][J] = Reater[N + 1][J] = FAL;
-    for (int I = 1; I <= N; ++I) Reater[I][0] = Reater[I][M + 1] = FAL;
+    for (int J = 0; J <= M + 1; ++J) Elem(Reater[0], J) = Elem(Elem(Reater, N + 1), J) = FAL;
+    for (int I = 1; I <= N; ++I) Elem(Reater, I)[0] = Elem(Elem(Reater, I), M + 1) = FAL;
     Elhelyezes(Ra0, RAGADOZO);
     RaDb = Ra0;
     RaAtl = RaDb * IDODIAGVALT;

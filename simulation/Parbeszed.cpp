@@ -1,6 +1,7 @@
 // The parameter dialog: eight entries, each asked again, silently, until it is acceptable.
 #include <limits>
 
+#include "Tartomany.h"
 #include "Vadonles.h"
 #include "kilepes.h"
 #include "konzol.h"
@@ -18,7 +19,7 @@ void EgeszBekeres(TValtozo& Valtozo, std::string_view Kerdes, int32_t Felso)
         int64_t Ertek = 0;
         ReadLn(Ertek);
         if (IOResult() == 0 && Ertek >= 1 && Ertek <= Felso && Ertek <= std::numeric_limits<TValtozo>::max()) {
-            Valtozo = static_cast<TValtozo>(Ertek);
+            Valtozo = Szukit<TValtozo>(Ertek);
             return;
         }
     }

@@ -1,4 +1,4 @@
-// The presenter of the tests: no window, only a count of the times one would have been shown.
+// The presenter that shows nothing, for tests and benchmarks: it only counts the times a window would have appeared.
 #include "megjelenito.h"
 
 int MegjelenitesekSzama = 0;
