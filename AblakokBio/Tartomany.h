@@ -24,6 +24,15 @@ constexpr Cel Szukit(Forras V, const std::source_location Hol = std::source_loca
     return static_cast<Cel>(V);
 }
 
+// V, which must lie in Min..Max.
+template <typename T>
+constexpr T Tartomanyban(T V, T Min, T Max, const std::source_location Hol = std::source_location::current())
+{
+    if constexpr (KERETPROGRAM)
+        if (V < Min || V > Max) TartomanyHiba(V, Hol);
+    return V;
+}
+
 // Element I of an array.
 template <typename T, size_t K, typename Index>
 constexpr T& Elem(T (&Tomb)[K], Index I, const std::source_location Hol = std::source_location::current())

@@ -76,10 +76,11 @@ int GetMaxX() { return Szel - 1; }
 int GetMaxY() { return Mag - 1; }
 int GetMaxColor() { return 15; }
 
-void SetViewPort(int X1, int Y1, int X2, int Y2, bool)
+bool SetViewPort(int X1, int Y1, int X2, int Y2, bool)
 {
-    if (X1 < 0 || Y1 < 0 || X2 > GetMaxX() || Y2 > GetMaxY() || X1 > X2 || Y1 > Y2) return;
+    if (X1 < 0 || Y1 < 0 || X2 > GetMaxX() || Y2 > GetMaxY() || X1 > X2 || Y1 > Y2) return false;
     VX1 = X1, VY1 = Y1, VX2 = X2, VY2 = Y2;
+    return true;
 }
 
 void ClearViewPort() { Teglalap(VX1, VY1, VX2, VY2, HATTERSZIN); }
@@ -146,6 +147,15 @@ void PutPixel(int X, int Y, int Szin)
     Lathatova();
     X += VX1, Y += VY1;
     if (X >= VX1 && X <= VX2 && Y >= VY1 && Y <= VY2) Kep[size_t(Y) * Szel + X] = static_cast<uint8_t>(Szin);
+}
+
+void SorIras(int X, int Y, const uint8_t* Szinek, int Db)
+{
+    Lathatova();
+    X += VX1, Y += VY1;
+    if (Y < VY1 || Y > VY2) return;
+    const int Bal = std::max(X, VX1), Jobb = std::min(X + Db - 1, VX2);
+    if (Bal <= Jobb) std::copy(Szinek + (Bal - X), Szinek + (Jobb - X) + 1, &Kep[size_t(Y) * Szel + Bal]);
 }
 
 uint8_t KepPont(int X, int Y) { return Kep[size_t(Y) * Szel + X]; }

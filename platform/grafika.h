@@ -22,7 +22,8 @@ void RestoreCrtMode();
 int GetMaxX();
 int GetMaxY();
 int GetMaxColor();
-void SetViewPort(int X1, int Y1, int X2, int Y2, bool Vagas);
+// A viewport outside the surface or turned inside out is refused (false) and the previous one stays.
+bool SetViewPort(int X1, int Y1, int X2, int Y2, bool Vagas);
 void ClearViewPort();
 void SetLineStyle(int Stilus, unsigned Minta, int Vastagsag);
 void Rectangle(int X1, int Y1, int X2, int Y2);
@@ -34,6 +35,8 @@ int TextWidth(std::string_view Szoveg);
 int TextHeight(std::string_view Szoveg);
 int32_t ImageSize(int X1, int Y1, int X2, int Y2);
 void PutPixel(int X, int Y, int Szin);
+// Db pixels of the given colours from (X, Y) to the right, viewport-relative and clipped, as PutPixel each.
+void SorIras(int X, int Y, const uint8_t* Szinek, int Db);
 
 // The colour index at absolute (X, Y); the whole framebuffer, row after row.
 uint8_t KepPont(int X, int Y);

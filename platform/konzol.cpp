@@ -47,6 +47,7 @@ int Billentyu(bool Var)
             int B;
             do B = FolyamBajt(Var);
             while (B == '\r' || B == '\n');  // keys may stand one to a line
+            if (B >= 0) FolyamSorvegAtlepes();
             return B;
         }
         case TForma::MODELL: break;

@@ -41,6 +41,7 @@ void FolyamInditas(int BeFd, int KiFd)
     Bemenet.clear(), Kimenet.clear();
     Olvasva = 0;
     Vege = false;
+    Beolvasas(0);  // what is already waiting is there for the first look
 }
 
 void FolyamKiiras(std::string_view Cp852)
@@ -63,6 +64,12 @@ void FolyamUrites()
         Kiirva += size_t(Db);
     }
     Kimenet.clear();
+}
+
+void FolyamSorvegAtlepes()
+{
+    if (Olvasva < Bemenet.size() && Bemenet[Olvasva] == '\r') ++Olvasva;
+    if (Olvasva < Bemenet.size() && Bemenet[Olvasva] == '\n') ++Olvasva;
 }
 
 int FolyamBajt(bool Var)

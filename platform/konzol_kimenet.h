@@ -23,3 +23,5 @@ void FolyamKiiras(std::string_view Cp852);
 void FolyamUrites();
 // The next input byte, waiting for it when Var; NINCS_BILLENTYU or BEMENET_VEGE otherwise.
 int FolyamBajt(bool Var);
+// Takes a line end (LF or CR LF) that has already come in, so that a key may stand on a line of its own.
+void FolyamSorvegAtlepes();

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "Ablakok.h"
+#include "AblakokBio.h"
 #include "Beallitasok.h"
 #include "szoveg.h"
 

@@ -7,17 +7,26 @@
 
 #include "konzol.h"
 
+// With NyitvaMarad the input stays open after Bemenet: no key is waiting, yet the input has not ended.
 struct TFolyamKonzol {
     std::FILE* Ki = std::tmpfile();
+    int Iro = -1;
 
-    explicit TFolyamKonzol(const std::string& Bemenet)
+    explicit TFolyamKonzol(const std::string& Bemenet, bool NyitvaMarad = false)
     {
         int Cso[2];
         if (pipe(Cso) != 0 || write(Cso[1], Bemenet.data(), Bemenet.size()) != ssize_t(Bemenet.size())) std::abort();
-        close(Cso[1]);
+        if (NyitvaMarad)
+            Iro = Cso[1];
+        else
+            close(Cso[1]);
         KonzolFolyamInditas(Cso[0], fileno(Ki));
     }
-    ~TFolyamKonzol() { std::fclose(Ki); }
+    ~TFolyamKonzol()
+    {
+        std::fclose(Ki);
+        if (Iro >= 0) close(Iro);
+    }
 
     std::string Kimenet()
     {

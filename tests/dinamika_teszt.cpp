@@ -7,6 +7,7 @@
 
 #include "Tartomany.h"
 #include "Vadonles.h"
+#include "grafika.h"
 #include "veletlen.h"
 
 namespace {
@@ -272,6 +273,10 @@ TEST(Tartomany, VadonlesConvertsWithoutChecks)
 {
     EXPECT_EQ(Szukit<int16_t>(int32_t{40000}), int16_t(40000 - 65536));
     EXPECT_EQ(&Elem(Reater, 3)[4], &Reater[3][4]);
+    GrafikaMeret(800, 600);
+    int GD = AUTOMATIKUS_FELISMERES, GM = 0;
+    InitGraph(GD, GM, "");
+    EXPECT_EQ(TP2FP_X(32767), int16_t(40907 - 65536));
 }
 
 TEST(Dinamika, EndStateWhenEitherSpeciesIsGone)

@@ -1,9 +1,8 @@
 // The graphics surface on a 640 x 480 framebuffer: viewports, clipping, outlines, bars, text and measures.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "grafika.h"
+#include "rajz.h"
 #include "szoveg.h"
 
 extern int MegjelenitesekSzama;
@@ -12,25 +11,7 @@ namespace {
 
 class Grafika : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        GrafikaMeret(640, 480);
-        int GD = AUTOMATIKUS_FELISMERES, GM = 0;
-        InitGraph(GD, GM, "");
-    }
-    void TearDown() override { GrafikaMeret(800, 600); }
-
-    // The lit pixels of a rectangle as rows of '#' and '.'.
-    static std::string Kep(int X1, int Y1, int X2, int Y2)
-    {
-        std::string S;
-        for (int Y = Y1; Y <= Y2; ++Y) {
-            for (int X = X1; X <= X2; ++X) S += KepPont(X, Y) ? '#' : '.';
-            S += '\n';
-        }
-        return S;
-    }
-    static std::vector<uint8_t> Pillanatkep() { return {Kepkocka(), Kepkocka() + 640 * 480}; }
+    void SetUp() override { FrissFelulet(); }
 };
 
 TEST_F(Grafika, MeasuresAndDefaults)
@@ -134,6 +115,20 @@ TEST_F(Grafika, TextIsAnchoredLeftOrCentredAtItsTop)
     EXPECT_EQ(Pillanatkep(), Balra);
     EXPECT_EQ(Kep(100, 49, 115, 49), std::string(16, '.') + "\n");
     EXPECT_NE(Kep(100, 50, 115, 57).find('#'), std::string::npos);
+}
+
+TEST_F(Grafika, RowsAreWrittenAsPixelByPixel)
+{
+    const uint8_t Szinek[6] = {1, 4, 14, 0, 2, 15};
+    SetViewPort(10, 10, 13, 11, true);
+    SorIras(-1, 0, Szinek, 6);  // cut at both ends
+    SorIras(0, 2, Szinek, 6);   // below the viewport
+    const auto Egyben = Pillanatkep();
+    FrissFelulet();
+    SetViewPort(10, 10, 13, 11, true);
+    for (int I = 0; I < 6; ++I) PutPixel(I - 1, 0, Szinek[I]), PutPixel(I, 2, Szinek[I]);
+    EXPECT_EQ(Pillanatkep(), Egyben);
+    EXPECT_EQ(KepPont(10, 10), 4);
 }
 
 TEST_F(Grafika, TextIsClippedPixelByPixel)

@@ -6,6 +6,7 @@
 #include "Tartomany.h"
 #include "Vadonles.h"
 #include "kilepes.h"
+#include "rajz.h"
 #include "veletlen.h"
 #include "bemenet.h"
 
@@ -46,6 +47,15 @@ TEST(KeretTartomany, OutOfRangeValuesAndIndexesStopWithCode201)
     EXPECT_EQ(Elem(Reater, 251)[0], Reater[251][0]);
     EXPECT_EXIT(Elem(Reater, 252), ::testing::ExitedWithCode(TARTOMANY_HIBA), "252");
     EXPECT_EXIT(Elem(Reater[0], -1), ::testing::ExitedWithCode(TARTOMANY_HIBA), "-1");
+}
+
+TEST(KeretTartomany, ToolkitCoordinatesBeyondSixteenBitsStop)
+{
+    FrissFelulet(800, 600);
+    EXPECT_EXIT(TP2FP_X(32767), ::testing::ExitedWithCode(TARTOMANY_HIBA), "\\(40907\\)");
+    TKarAblak K;
+    KarAblakLetrehozas(K, 40000, 0, 40100, 100, "", 15);
+    EXPECT_EXIT(KarAblakRajzolas(K), ::testing::ExitedWithCode(TARTOMANY_HIBA), "Futási hiba 201: tartományon kívüli érték \\(40[01]00\\)");
 }
 
 }  // namespace

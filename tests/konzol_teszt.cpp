@@ -87,6 +87,19 @@ TEST_F(Folyam, KeysComeInOrderAndTheEndOfInputGivesBlanks)
     EXPECT_TRUE(KeyPressed()) << "at the end of the input a key is always there, a blank";
 }
 
+TEST_F(Folyam, AKeyMayStandOnALineOfItsOwn)
+{
+    Indit("x\n12\nab\r\n");
+    EXPECT_EQ(ReadKey(), 'x');
+    int64_t Ertek = 0;
+    ReadLn(Ertek);
+    EXPECT_EQ(IOResult(), 0);
+    EXPECT_EQ(Ertek, 12);
+    EXPECT_EQ(ReadKey(), 'a');
+    EXPECT_EQ(ReadKey(), 'b');
+    EXPECT_EQ(ReadKey(), ' ');
+}
+
 TEST_F(Folyam, LinesAreReadAsNumbersAndEchoed)
 {
     Indit("12 rest\nabc\n0.25\r\n");

@@ -3,7 +3,7 @@
 source "$(dirname "$0")/kozos.sh"
 
 for program in "$VADONLES" "$VADONLES_FRAME"; do
-  futtat "$program" '4\n5\nabc\n0\n21\n20\n1\n3\n1\n4\n2\n1.01\n-0.1\n0.5\n0.1\n0.3\n0.05\nV'
+  futtat "$program" 'x\n4\n5\nabc\n0\n21\n20\n1\n3\n1\n4\n2\n1.01\n-0.1\n0.5\n0.1\n0.3\n0.05\nV'
   [ "$KOD" -eq 0 ] || hiba "$program: exit code $KOD after V"
   [ "$(grep -c 'A ragadozók száma? \[1- 20\]' ki)" -eq 4 ] || hiba "$program: predator prompt of a 4 x 5 territory"
   grep -q 'A ragadozók kitöltik a territóriumot' ki || hiba "$program: no way out of a full territory"
@@ -11,7 +11,7 @@ for program in "$VADONLES" "$VADONLES_FRAME"; do
   [ "$(grep -c 'Ragadozó szülési valószínűsége? \[0..1\]' ki)" -eq 3 ] || hiba "$program: probabilities asked again"
   [ ! -s hibak ] || hiba "$program: wrote errors: $(cat hibak)"
 
-  futtat "$program" '4\n5\n'
+  futtat "$program" 'x\n4\n5\n'
   [ "$KOD" -eq 74 ] || hiba "$program: exit code $KOD at the end of the input, not 74"
   [ "$(grep -c 'bemenet véget ért' hibak)" -eq 1 ] || hiba "$program: one message at the end of the input"
   [ "$(grep -c 'A ragadozók száma?' ki)" -eq 1 ] || hiba "$program: prompts repeated at the end of the input"

@@ -17,6 +17,8 @@ var() {
 }
 
 tm new-session -d -x 100 -y 30 -s v "env -u DISPLAY '$VADONLES'; echo \"kilepes: \$?\"; sleep 60"
+var 'Nincs meg a tájékoztató fájl!!!'
+tm send-keys -t v x
 var 'A territórium függôleges mérete? [1-250]'
 tm send-keys -t v 4 Enter x Enter 5 Enter
 var 'A territórium vizszintes mérete? [1-250]x'
@@ -29,6 +31,8 @@ var 'kilepes: 0'
 # Ctrl+C in the middle of the dialog: the terminal comes back and the exit code is 130.
 tm kill-session -t v
 tm new-session -d -x 100 -y 30 -s v "env -u DISPLAY '$VADONLES'; echo \"kilepes: \$?\"; stty -a | grep -q ' icanon .* echo ' && echo 'terminal rendben'; sleep 60"
+var 'Lapozhatunk?'
+tm send-keys -t v x
 var 'A territórium függôleges mérete? [1-250]'
 tm send-keys -t v C-c
 var 'kilepes: 130'
