@@ -10,6 +10,7 @@
 
 namespace {
 volatile std::sig_atomic_t Jelzes = 0;
+void (*Teendo)() = nullptr;
 int IOHibaKod = 0;
 
 extern "C" void Jelzeskor(int Szam) { Jelzes = Szam; }
@@ -48,8 +49,17 @@ void JelzesKezelesInditas()
 
 void JelzesEllenorzes()
 {
-    if (Jelzes) Halt(128 + Jelzes);
+    if (!Jelzes) return;
+    const int Kod = 128 + Jelzes;
+    if (Teendo) {
+        void (*Most)() = Teendo;
+        Teendo = nullptr;  // once, even if it waits for the console itself
+        Most();
+    }
+    Halt(Kod);
 }
+
+void JelzeskorTeendo(void (*Uj)()) { Teendo = Uj; }
 
 int IOResult()
 {

@@ -14,6 +14,8 @@ inline constexpr int TARTOMANY_HIBA = 201;  // exit code of a failed range check
 // with 130 or 143 when one was noted. The console's waits and polls call it.
 void JelzesKezelesInditas();
 void JelzesEllenorzes();
+// What must still be done when Ctrl+C or SIGTERM ends the program (nullptr: nothing).
+void JelzeskorTeendo(void (*Teendo)());
 
 // The I/O error flag: non-zero after a failed open or a malformed number; reading it clears it.
 int IOResult();

@@ -4,6 +4,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <string>
 
 #include "kilepes.h"
@@ -144,11 +145,34 @@ void KonzolFolyamInditas(int BeFd, int KiFd)
     Varakozo = NINCS_BILLENTYU;
 }
 
+namespace {
+
+// The console's last screen, written to the terminal given back: what the program said last stays readable.
+void UtolsoKepernyo()
+{
+    int Utolso = 0;
+    for (int Y = 1; Y <= KONZOL_MAG; ++Y)
+        for (const TKonzolCella& C : Modell.Cellak[Y - 1])
+            if (C.Kar != ' ') Utolso = Y;
+    std::string Szoveg;
+    for (int Y = 1; Y <= Utolso; ++Y) {
+        std::string Sor;
+        for (const TKonzolCella& C : Modell.Cellak[Y - 1]) Sor += C.Kar;
+        Sor.erase(Sor.find_last_not_of(' ') + 1);
+        Szoveg += Cp852BolUtf8(Sor) + "\n";
+    }
+    std::fwrite(Szoveg.data(), 1, Szoveg.size(), stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
 void KonzolLezaras()
 {
     if (Forma == TForma::TERMINAL) {
         Kirajzolas();
         TerminalLezaras();
+        UtolsoKepernyo();
     } else if (Forma == TForma::FOLYAM) {
         FolyamUrites();
     }

@@ -3,7 +3,7 @@
 # under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-VADONLES_CMAKE="-DVADONLES_TESTS=ON -DVADONLES_BENCH=ON" bash scripts/telepites.sh libgtest-dev libbenchmark-dev tmux xvfb xauth
+VADONLES_CMAKE="-DVADONLES_TESTS=ON -DVADONLES_BENCH=ON" bash scripts/telepites.sh libgtest-dev libbenchmark-dev tmux xvfb xauth imagemagick
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVADONLES_SANITIZE=ON >/dev/null
 cmake --build build-san
 ctest --test-dir build --output-on-failure

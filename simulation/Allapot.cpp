@@ -10,3 +10,5 @@ TAblak TerAblak;
 TKarAblak KarAblak;
 THisztAblak Graf1, Graf2;
 TXYAblak XYDiag;
+TSzovegFajl F;
+TSzoveg<255> FN;

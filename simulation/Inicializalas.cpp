@@ -2,6 +2,7 @@
 #include "Tartomany.h"
 #include "Vadonles.h"
 #include "grafika.h"
+#include "kilepes.h"
 #include "veletlen.h"
 
 namespace {
@@ -42,8 +43,9 @@ void Inicializalas()
     int GD = AUTOMATIKUS_FELISMERES, GM = 0;
     InitGraph(GD, GM, PATH);
     ClearViewPort();
-    // Placeholder: the five windows are created here once the screen layout is built.
+    AblakokLetrehozasa();
     CloseGraph();
     ReaterFelallitas();
-    // Placeholder: the run log is created here once it is built.
+    NaploKeszites();
+    JelzeskorTeendo(NaploZaroSorok);  // Ctrl+C or SIGTERM still closes the log off
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "Tartomany.h"
 #include "Vadonles.h"
@@ -9,6 +10,7 @@
 #include "rajz.h"
 #include "veletlen.h"
 #include "bemenet.h"
+#include "munkakonyvtar.h"
 
 namespace {
 
@@ -56,6 +58,68 @@ TEST(KeretTartomany, ToolkitCoordinatesBeyondSixteenBitsStop)
     TKarAblak K;
     KarAblakLetrehozas(K, 40000, 0, 40100, 100, "", 15);
     EXPECT_EXIT(KarAblakRajzolas(K), ::testing::ExitedWithCode(TARTOMANY_HIBA), "Futási hiba 201: tartományon kívüli érték \\(40[01]00\\)");
+}
+
+// Whether the rectangle of the surface differs between two snapshots.
+bool Valtozott(const std::vector<uint8_t>& Elotte, const std::vector<uint8_t>& Utana, int X1, int Y1, int X2, int Y2)
+{
+    for (int Y = Y1; Y <= Y2; ++Y)
+        for (int X = X1; X <= X2; ++X)
+            if (Elotte[size_t(Y) * 800 + X] != Utana[size_t(Y) * 800 + X]) return true;
+    return false;
+}
+
+TEST(KeretCsendes, QuietModeRedrawsOnlyEvery5000Steps)
+{
+    TMunkakonyvtar Munka;
+    TFolyamKonzol Konzol("");
+    GrafikaMeret(800, 600);
+    N = 10, M = 12, Ra0 = 5, Zs0 = 9;
+    RaSz = RaH = ZsSz = ZsH = 0.5;
+    KepMod = SZOVEGES, UzemMod = LEPESENKENTI;
+    int GD = AUTOMATIKUS_FELISMERES, GM = 0;
+    InitGraph(GD, GM, "");
+    AblakokLetrehozasa();
+    ReaterFelallitas();
+    NaploKeszites();
+    T = 0;
+    KezdoKepernyo();
+    EredmenyMegjelenites();
+    UzemMod = CSENDES;
+    const auto Ter = [](const auto& A, const auto& B) { return Valtozott(A, B, TerAblak.BFX, TerAblak.BFY, TerAblak.JAX, TerAblak.JAY); };
+    const auto Kar = [](const auto& A, const auto& B) { return Valtozott(A, B, KarAblak.BFX, KarAblak.BFY, KarAblak.JAX, KarAblak.JAY); };
+    const auto Hiszt = [](const auto& A, const auto& B) { return Valtozott(A, B, Graf1.BFX, Graf1.BFY, Graf1.JAX, Graf1.JAY); };
+    const auto XY = [](const auto& A, const auto& B) { return Valtozott(A, B, XYDiag.BFX, XYDiag.BFY, XYDiag.JAX, XYDiag.JAY); };
+    for (T = 1; T <= 5000; ++T) {
+        SzimulaciosLepes();
+        const bool Nezzuk = T == 4800 || T == 5000;
+        const auto Elotte = Nezzuk ? Pillanatkep() : std::vector<uint8_t>();
+        EredmenyMegjelenites();
+        const auto Utana = Nezzuk ? Pillanatkep() : std::vector<uint8_t>();
+        if (T == 4800) {
+            EXPECT_FALSE(Ter(Elotte, Utana) || Kar(Elotte, Utana) || Hiszt(Elotte, Utana));
+            EXPECT_TRUE(XY(Elotte, Utana));
+            EXPECT_EQ(Graf1.AdatDb, 25) << "the value is stored all the same";
+        }
+        if (T == 5000) {
+            EXPECT_TRUE(Ter(Elotte, Utana) && Kar(Elotte, Utana) && Hiszt(Elotte, Utana));
+            EXPECT_EQ(std::string_view(KarAblak.Adatok[1].Ert), "Csendes");
+        }
+        EXPECT_EQ(XYDiag.KP, T / 200 + 1);
+        EXPECT_EQ(UzemMod, CSENDES);
+    }
+    const std::string Naplo = Munka.Tartalom("Ragadozas_10x12.csv");
+    EXPECT_NE(Naplo.find("\r\n4800;5;9;5;9;\r\n5000;5;9;5;9;\r\n"), std::string::npos);
+}
+
+TEST(KeretNaplo, AnUnwritableLogIsARunTimeError)
+{
+    TMunkakonyvtar Munka;
+    N = 10, M = 12;
+    NaploKeszites();
+    std::filesystem::remove("Ragadozas_10x12.csv");
+    std::filesystem::create_directory("Ragadozas_10x12.csv");
+    EXPECT_EXIT(NaploIdoszakSor(1, 1), ::testing::ExitedWithCode(FUTASI_IO_HIBA), "naplófájl");
 }
 
 }  // namespace

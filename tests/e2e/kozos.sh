@@ -2,6 +2,7 @@
 set -euo pipefail
 VADONLES=$1
 VADONLES_FRAME=$2
+ADATOK=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../data" && pwd)
 MUNKA=$(mktemp -d)
 trap 'rm -rf "$MUNKA"' EXIT
 cd "$MUNKA"
@@ -20,3 +21,6 @@ futtat() {
   KOD=$?
   set -e
 }
+
+# N copies of a text.
+ismetles() { printf "%${2}s" '' | sed "s/ /$1/g"; }

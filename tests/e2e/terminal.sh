@@ -26,6 +26,8 @@ var 'A ragadozók száma? [1- 20]'
 for bejegyzes in 3 4 0.5 0.1 0.3 0.05; do tm send-keys -t v "$bejegyzes" Enter; done
 var 'Zsákmány halálozási valószínűsége? [0..1]0.05'
 tm send-keys -t v V
+var 'Nincs meg az összefoglaló fájl!!!'
+tm send-keys -t v x
 var 'kilepes: 0'
 
 # Ctrl+C in the middle of the dialog: the terminal comes back and the exit code is 130.
