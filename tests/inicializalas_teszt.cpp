@@ -5,6 +5,7 @@
 
 #include "Vadonles.h"
 #include "bemenet.h"
+#include "rajz.h"
 #include "veletlen.h"
 
 namespace {
@@ -70,6 +71,32 @@ TEST(Parbeszed, PredatorsFillingTheTerritoryStartTheDialogAgain)
     EXPECT_EQ(M, 3);
     EXPECT_EQ(Ra0, 5);
     EXPECT_EQ(Zs0, 1);
+}
+
+TEST(Elrendezes, InformationFieldsAndWindowsOn640x480)
+{
+    FrissFelulet();
+    N = 100, M = 120, Ra0 = 50, Zs0 = 60, RaDb = ZsDb = 0;
+    RaSz = 0.5, RaH = 0.1, ZsSz = 0.25, ZsH = 0.05;
+    UzemMod = LEPESENKENTI;
+    AblakokLetrehozasa();
+    std::string Mezok;
+    for (int I = 1; I <= KarAblak.AdatDb; ++I)
+        Mezok += std::string(std::string_view(KarAblak.Adatok[I].Nev)) + ":" + std::string(std::string_view(KarAblak.Adatok[I].Ert)) + " ";
+    EXPECT_EQ(Mezok, std::string("Üzemmód"_cp) + ":Lepesenkenti N:100 M:120 Ra0:50 Zs0:60 RaSz:0.50 RaH:0.10 ZsSz:0.25 ZsH:0.05 RaDb:0 ZsDb:0 ");
+    const auto Sarkok = [](const auto& A) { return std::to_string(A.BFX) + "," + std::to_string(A.BFY) + "-" + std::to_string(A.JAX) + "," + std::to_string(A.JAY); };
+    EXPECT_EQ(Sarkok(TerAblak), "9,19-209,239");
+    EXPECT_EQ(Sarkok(XYDiag), "214,19-424,239");
+    EXPECT_EQ(Sarkok(KarAblak), "429,19-629,239");
+    EXPECT_EQ(Sarkok(Graf1), "9,249-314,459");
+    EXPECT_EQ(Sarkok(Graf2), "324,249-629,459");
+    EXPECT_EQ(std::string_view(XYDiag.Cim), "XY-diagram (200)");
+    EXPECT_EQ(std::string_view(Graf1.Cim), std::string_view("Ragadozók száma (200 idöegységenként)"_cp));
+    EXPECT_EQ(std::string_view(Graf2.Cim), std::string_view("Zsákmányok száma (200 idöegységenként)"_cp));
+    EXPECT_EQ(std::string_view(TerAblak.Cim), std::string_view("Reakciótér"_cp));
+    EXPECT_EQ(XYDiag.AdatDb, 1);
+    EXPECT_EQ(XYDiag.SzinValt, 20);
+    EXPECT_EQ(Graf1.AdatDb, 0);
 }
 
 void Felallitas(TDarab Sorok, TDarab Oszlopok, TDarab Ragadozok, TDarab Zsakmanyok)

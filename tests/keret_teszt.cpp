@@ -24,6 +24,17 @@ TEST(KeretParbeszed, CountsBeyondSixteenBitsAreAskedAgain)
     EXPECT_NE(Ki.find("A ragadozók száma? [1-62500]"), std::string::npos) << "the bound shown is still N * M";
 }
 
+TEST(KeretElrendezes, ProbabilitiesWithFiveDecimals)
+{
+    FrissFelulet();
+    RaSz = 0.5, RaH = 1, ZsSz = 0, ZsH = 0.05;
+    AblakokLetrehozasa();
+    EXPECT_EQ(std::string_view(KarAblak.Adatok[6].Ert), "0.50000");
+    EXPECT_EQ(std::string_view(KarAblak.Adatok[7].Ert), "1.00000");
+    EXPECT_EQ(std::string_view(KarAblak.Adatok[8].Ert), "0.00000");
+    EXPECT_EQ(std::string_view(KarAblak.Adatok[9].Ert), "0.05000");
+}
+
 TEST(KeretLepes, OnlyTheSumsGrow)
 {
     N = 6, M = 7, Ra0 = 5, Zs0 = 9;

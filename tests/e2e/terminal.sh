@@ -39,4 +39,9 @@ var 'A territórium függôleges mérete? [1-250]'
 tm send-keys -t v C-c
 var 'kilepes: 130'
 var 'terminal rendben'
+# A terminal smaller than 80 x 25: one clear line, and the program ends before it shows anything else.
+tm kill-session -t v
+tm new-session -d -x 70 -y 20 -s v "env -u DISPLAY '$VADONLES'; echo \"kilepes: \$?\"; sleep 60"
+var 'kilepes: 74'
+var 'A terminál túl kicsi (70 x 20): legalább 80 x 25 karakter kell.'
 echo "terminal: passed"
