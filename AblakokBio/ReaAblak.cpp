@@ -19,8 +19,8 @@ void SorSzinei(const TCella* Cellak, uint8_t* Szinek, int Db)
     for (; J + 16 <= Db; J += 16) {
         TTizenhat C;
         std::memcpy(&C, Cellak + J, 16);
-        const auto Szin = [&C](TCella Allapot, uint8_t Szine) { return TTizenhat(C == uint8_t(Allapot)) & Szine; };
-        const TTizenhat Sz = Szin(FAL, FSZIN) | Szin(RAGADOZO, RASZIN) | Szin(ZSAKMANY, ZSSZIN) | Szin(URES, USZIN);
+        TTizenhat Sz = {};
+        for (uint8_t Allapot = FAL; Allapot <= URES; ++Allapot) Sz |= TTizenhat(C == Allapot) & SZINEK[Allapot];
         std::memcpy(Szinek + J, &Sz, 16);
     }
     for (; J < Db; ++J) Szinek[J] = SZINEK[Cellak[J]];

@@ -7,6 +7,14 @@
 
 #include "konzol.h"
 
+// How many times Minta stands in Szoveg.
+inline int Elofordulas(const std::string& Szoveg, const std::string& Minta)
+{
+    int Db = 0;
+    for (size_t Hol = Szoveg.find(Minta); Hol != std::string::npos; Hol = Szoveg.find(Minta, Hol + 1)) ++Db;
+    return Db;
+}
+
 // With NyitvaMarad the input stays open after Bemenet: no key is waiting, yet the input has not ended.
 struct TFolyamKonzol {
     std::FILE* Ki = std::tmpfile();

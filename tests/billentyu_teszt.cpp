@@ -11,13 +11,6 @@
 
 namespace {
 
-int Elofordulas(const std::string& Szoveg, const std::string& Minta)
-{
-    int Db = 0;
-    for (size_t Hol = Szoveg.find(Minta); Hol != std::string::npos; Hol = Szoveg.find(Minta, Hol + 1)) ++Db;
-    return Db;
-}
-
 std::string KonzolSor(int Y, int X1 = 1, int X2 = KONZOL_SZEL)
 {
     std::string S;

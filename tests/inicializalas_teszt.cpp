@@ -10,13 +10,6 @@
 
 namespace {
 
-int Elofordulas(const std::string& Szoveg, const std::string& Minta)
-{
-    int Db = 0;
-    for (size_t Hol = Szoveg.find(Minta); Hol != std::string::npos; Hol = Szoveg.find(Minta, Hol + 1)) ++Db;
-    return Db;
-}
-
 std::string Terkep(int Sorok, int Oszlopok)
 {
     std::string S;

@@ -16,13 +16,6 @@
 
 namespace {
 
-int Elofordulas(const std::string& Szoveg, const std::string& Minta)
-{
-    int Db = 0;
-    for (size_t Hol = Szoveg.find(Minta); Hol != std::string::npos; Hol = Szoveg.find(Minta, Hol + 1)) ++Db;
-    return Db;
-}
-
 void Parameterek()
 {
     N = 40, M = 50, Ra0 = 50, Zs0 = 400, RaDb = 50, ZsDb = 400;

@@ -58,21 +58,14 @@ tail -n 1 ki | grep -q '^Lapozhatunk?.$' || hiba "something else was written aft
 
 # The log becomes unwritable during the run: vadonles stops with 9, vadonles_frame with a run-time I/O error.
 for program in "$VADONLES" "$VADONLES_FRAME"; do
-  rm -rf Ragadozas_20x20.csv bemenet
-  mkfifo bemenet
-  "$program" <bemenet >ki 2>hibak &
-  PID=$!
-  exec 3>bemenet
+  rm -rf Ragadozas_20x20.csv
+  inditas_csovel "$program"
   printf "$SUGO$PARAMETEREK" >&3
-  for _ in $(seq 100); do grep -q '^0;' Ragadozas_20x20.csv 2>/dev/null && break; sleep 0.1; done
+  sorra_var '^0;' Ragadozas_20x20.csv
   rm Ragadozas_20x20.csv
   mkdir Ragadozas_20x20.csv
   printf 'n' >&3
-  set +e
-  wait "$PID"
-  KOD=$?
-  set -e
-  exec 3>&-
+  bevaras
   if [ "$program" = "$VADONLES" ]; then
     [ "$KOD" -eq 9 ] || hiba "vadonles: exit code $KOD when the log became unwritable, not 9"
     grep -q 'A naplófájlba nem lehet írni.' ki || hiba "vadonles: no line for the unwritable log"
@@ -83,21 +76,14 @@ for program in "$VADONLES" "$VADONLES_FRAME"; do
 done
 
 # SIGTERM during the run: the log still gets its closing lines, and the exit code is 143.
-rm -rf Ragadozas_20x20.csv bemenet
-mkfifo bemenet
-"$VADONLES" <bemenet >ki 2>hibak &
-PID=$!
-exec 3>bemenet
+rm -rf Ragadozas_20x20.csv
+inditas_csovel "$VADONLES"
 printf "$SUGO$PARAMETEREK" >&3
-for _ in $(seq 100); do grep -q '^0;' Ragadozas_20x20.csv 2>/dev/null && break; sleep 0.1; done
+sorra_var '^0;' Ragadozas_20x20.csv
 printf 'xxx' >&3
 sleep 0.5
 kill -TERM "$PID"
-set +e
-wait "$PID"
-KOD=$?
-set -e
-exec 3>&-
+bevaras
 [ "$KOD" -eq 143 ] || hiba "exit code $KOD after SIGTERM, not 143"
 tail -n 3 Ragadozas_20x20.csv | head -n 1 | grep -q '^3;' || hiba "no closing period line after SIGTERM"
 tail -n 1 Ragadozas_20x20.csv | grep -q '^Ossz futasi ido:;' || hiba "no run time after SIGTERM"

@@ -17,16 +17,9 @@ for program in "$VADONLES" "$VADONLES_FRAME"; do
   [ "$(grep -c 'A ragadozók száma?' ki)" -eq 1 ] || hiba "$program: prompts repeated at the end of the input"
 done
 # SIGTERM while the program waits for an entry: the way out with 143.
-mkfifo bemenet
-"$VADONLES" <bemenet >ki 2>hibak &
-PID=$!
-exec 3>bemenet  # the input stays open, so the program waits
+inditas_csovel "$VADONLES"
 sleep 0.3
 kill -TERM "$PID"
-set +e
-wait "$PID"
-KOD=$?
-set -e
-exec 3>&-
+bevaras
 [ "$KOD" -eq 143 ] || hiba "exit code $KOD after SIGTERM, not 143"
 echo "parbeszed: passed"
