@@ -65,7 +65,7 @@ void Futas()
                     TSzel = Szel, TMag = Mag;
                     Textura = SDL_CreateTexture(Rajzolo, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, TSzel, TMag);
                     SDL_RenderSetLogicalSize(Rajzolo, TSzel, TMag);
-                    SDL_SetWindowMinimumSize(Ablak, TSzel / 2, TMag / 2);
+                    SDL_SetWindowMinimumSize(Ablak, TSzel, TMag);  // scaled by whole factors, never down
                     Elozo.clear();
                 }
             }

@@ -2,12 +2,15 @@
 # vadonles in a real terminal (tmux) with its real window (Xvfb): the start screen at T = 0, read off a screenshot.
 source "$(dirname "$0")/kozos.sh"
 export LC_ALL=C.UTF-8
-KIJELZO=:$((100 + $$ % 800))
 TMUX_SOCKET=vadonles_ablak_$$
 tm() { tmux -u -L "$TMUX_SOCKET" "$@"; }
-Xvfb "$KIJELZO" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and tells its number: a screen just the size of the window.
+Xvfb -displayfd 5 -screen 0 800x600x24 -nolisten tcp 5>kijelzo 2>/dev/null &
 XPID=$!
 trap 'tm kill-server 2>/dev/null; kill $XPID 2>/dev/null; rm -rf "$MUNKA"' EXIT
+for _ in $(seq 100); do [ -s kijelzo ] && break; sleep 0.1; done
+[ -s kijelzo ] || hiba "Xvfb did not start"
+KIJELZO=:$(cat kijelzo)
 cp "$ADATOK"/* .
 
 # The colour at (x, y) of the screenshot, as #RRGGBB.
