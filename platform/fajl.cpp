@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int FAJL_NEM_NYITHATO = 2;
-
 void Iras(TSzovegFajl& F, std::string_view Szoveg)
 {
     if (!F.Irott) FutasiHiba(FUTASI_IO_HIBA, "írás egy írásra meg nem nyitott fájlba.");
@@ -22,7 +20,7 @@ void Megnyitas(TSzovegFajl& F, const char* Mod)
 {
     Close(F);
     F.Irott = std::fopen(F.Nev.c_str(), Mod);
-    if (!F.Irott) IOHiba(FAJL_NEM_NYITHATO);
+    if (!F.Irott) IOHiba(IO_NEM_NYITHATO);
 }
 
 }  // namespace
@@ -40,7 +38,7 @@ void Reset(TSzovegFajl& F)
     const bool Hibas = !Be || std::ferror(Be);
     if (Be) std::fclose(Be);
     if (Hibas) {
-        IOHiba(FAJL_NEM_NYITHATO);
+        IOHiba(IO_NEM_NYITHATO);
         return;
     }
     F.Tartalom = Utf8BolCp852(Tartalom);

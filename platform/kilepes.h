@@ -18,5 +18,7 @@ void JelzesEllenorzes();
 void JelzeskorTeendo(void (*Teendo)());
 
 // The I/O error flag: non-zero after a failed open or a malformed number; reading it clears it.
+inline constexpr int IO_NEM_NYITHATO = 2;
+inline constexpr int IO_NEM_SZAM = 106;
 int IOResult();
 void IOHiba(int Kod);

@@ -113,6 +113,24 @@ std::string SorOlvasas()
     BemenetVege();
 }
 
+// The console's last screen, written to the terminal given back: what the program said last stays readable.
+void UtolsoKepernyo()
+{
+    int Utolso = 0;
+    for (int Y = 1; Y <= KONZOL_MAG; ++Y)
+        for (const TKonzolCella& C : Modell.Cellak[Y - 1])
+            if (C.Kar != ' ') Utolso = Y;
+    std::string Szoveg;
+    for (int Y = 1; Y <= Utolso; ++Y) {
+        std::string Sor;
+        for (const TKonzolCella& C : Modell.Cellak[Y - 1]) Sor += C.Kar;
+        Sor.erase(Sor.find_last_not_of(' ') + 1);
+        Szoveg += Cp852BolUtf8(Sor) + "\n";
+    }
+    std::fwrite(Szoveg.data(), 1, Szoveg.size(), stdout);
+    std::fflush(stdout);
+}
+
 }  // namespace
 
 bool LekerdezesEsedekes()
@@ -144,28 +162,6 @@ void KonzolFolyamInditas(int BeFd, int KiFd)
     Modell = UjModell();
     Varakozo = NINCS_BILLENTYU;
 }
-
-namespace {
-
-// The console's last screen, written to the terminal given back: what the program said last stays readable.
-void UtolsoKepernyo()
-{
-    int Utolso = 0;
-    for (int Y = 1; Y <= KONZOL_MAG; ++Y)
-        for (const TKonzolCella& C : Modell.Cellak[Y - 1])
-            if (C.Kar != ' ') Utolso = Y;
-    std::string Szoveg;
-    for (int Y = 1; Y <= Utolso; ++Y) {
-        std::string Sor;
-        for (const TKonzolCella& C : Modell.Cellak[Y - 1]) Sor += C.Kar;
-        Sor.erase(Sor.find_last_not_of(' ') + 1);
-        Szoveg += Cp852BolUtf8(Sor) + "\n";
-    }
-    std::fwrite(Szoveg.data(), 1, Szoveg.size(), stdout);
-    std::fflush(stdout);
-}
-
-}  // namespace
 
 void KonzolLezaras()
 {
@@ -236,11 +232,7 @@ bool KeyPressed()
 
 char ReadKey()
 {
-    while (!KeyPressed()) {
-        JelzesEllenorzes();
-        if (AblakBezarasKerve()) return 'V';
-        Varakozo = Billentyu(true);
-    }
+    while (!KeyPressed()) Varakozo = Billentyu(true);
     const int B = Varakozo;
     Varakozo = NINCS_BILLENTYU;
     return B == BEMENET_VEGE ? ' ' : static_cast<char>(B);
@@ -248,12 +240,12 @@ char ReadKey()
 
 void ReadLn(int64_t& Ertek)
 {
-    if (!EgeszErtelmezes(SorOlvasas(), Ertek)) IOHiba(106);
+    if (!EgeszErtelmezes(SorOlvasas(), Ertek)) IOHiba(IO_NEM_SZAM);
 }
 
 void ReadLn(double& Ertek)
 {
-    if (!ValosErtelmezes(SorOlvasas(), Ertek)) IOHiba(106);
+    if (!ValosErtelmezes(SorOlvasas(), Ertek)) IOHiba(IO_NEM_SZAM);
 }
 
 void Delay(int Ezredmasodperc)

@@ -43,17 +43,16 @@ void ValoszinusegBekeres(double& Valtozo, std::string_view Kerdes)
 
 void ParameterBekeres()
 {
-    int32_t Terulet;
     for (;;) {
         EgeszBekeres(N, "A territórium függôleges mérete? [1-"_cp, MAXN);
         EgeszBekeres(M, "A territórium vizszintes mérete? [1-"_cp, MAXM);
-        Terulet = int32_t{N} * M;
+        const int32_t Terulet = int32_t{N} * M;
         EgeszBekeres(Ra0, "A ragadozók száma? [1-"_cp, Terulet);
         if (Terulet - Ra0 >= 1) break;
         // No room is left for a single prey animal: no entry could be accepted, so start again.
         WriteLn("A ragadozók kitöltik a territóriumot, nem marad hely zsákmánynak. Kezdjük újra!"_cp);
     }
-    EgeszBekeres(Zs0, "A zsákányok száma? [1-"_cp, Terulet - Ra0);
+    EgeszBekeres(Zs0, "A zsákányok száma? [1-"_cp, int32_t{N} * M - Ra0);
     ValoszinusegBekeres(RaSz, "Ragadozó szülési valószínűsége? [0..1]"_cp);
     ValoszinusegBekeres(RaH, "Ragadozó halálozási valószínűsége? [0..1]"_cp);
     ValoszinusegBekeres(ZsSz, "Zsákmány szülési valószínűsége? [0..1]"_cp);
